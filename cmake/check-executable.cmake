@@ -1,0 +1,30 @@
+# Checks the finished game: a PE32 (32-bit) or PE32+ (64-bit) Windows GUI program whose only
+# imports are the system DLLs KERNEL32, USER32, GDI32 and msvcrt.
+# cmake -DOBJDUMP=... -DPROGRAM=trovel.exe -DARCH=i686|x86_64 -P check-executable.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "${OBJDUMP} cannot read ${PROGRAM}")
+endif()
+
+if(ARCH STREQUAL "i686")
+    set(expected_magic "010b")
+else()
+    set(expected_magic "020b")
+endif()
+string(REGEX MATCH "Magic[\t ]+([0-9a-f]+)" _ "${headers}")
+if(NOT CMAKE_MATCH_1 STREQUAL expected_magic)
+    message(FATAL_ERROR "optional header magic is ${CMAKE_MATCH_1}, expected ${expected_magic}")
+endif()
+if(NOT headers MATCHES "Subsystem[\t ]+00000002")
+    message(FATAL_ERROR "${PROGRAM} is not a Windows GUI program")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+list(TRANSFORM imports REPLACE "DLL Name: " "")
+list(TRANSFORM imports TOUPPER)
+list(SORT imports)
+set(system_dlls GDI32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL)
+if(NOT imports STREQUAL system_dlls)
+    message(FATAL_ERROR "imports are '${imports}', expected exactly '${system_dlls}'")
+endif()
+message(STATUS "${PROGRAM}: magic ${expected_magic}, Windows GUI, imports ${imports}")
