@@ -34,7 +34,8 @@ if tools/can-run-x86-32.sh; then
 else
     current="the 32-bit game's executable check"
     step "$current"
-    ctest --preset windows -R '^trovel_executable$'
+    cmake -DOBJDUMP=i686-w64-mingw32-objdump -DPROGRAM=build/windows/shell/trovel.exe \
+        -DARCH=i686 -P cmake/check-executable.cmake
     echo "This machine cannot execute 32-bit x86 code (a 64-bit-only virtual machine), so"
     echo "32-bit Wine cannot run here. The same sources are built for 64-bit Windows and all"
     echo "Windows tests run under 64-bit Wine instead."
