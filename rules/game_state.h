@@ -41,7 +41,9 @@ struct GameState {
 // Built during static initialisation, before any window exists, and never destroyed.
 extern GameState gameState;
 
-inline int cellIndex(int column, int row) { return column * boardRows + row; }
+inline int cellIndex(int column, int row) {
+    return column * boardRows + row;
+}
 inline int columnOf(const Cell* cell) {
     return static_cast<int>(cell - gameState.cells) / boardRows;
 }

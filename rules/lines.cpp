@@ -20,7 +20,9 @@ constexpr LinePass linePasses[] = {
     {0, 5, 0, 5, 1, 1},   // rising diagonal
 };
 
-int ownerAt(int column, int row) { return gameState.cells[cellIndex(column, row)].owner; }
+int ownerAt(int column, int row) {
+    return gameState.cells[cellIndex(column, row)].owner;
+}
 
 bool lineStartsAt(int column, int row, int columnStep, int rowStep) {
     const int owner = ownerAt(column, row);

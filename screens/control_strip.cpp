@@ -9,7 +9,9 @@ const ControlPlace controlStrip[controlCount] = {
 
 HWND buttonHandles[controlCount];
 
-void setLabel(int control, const char* text) { SetWindowTextA(buttonHandles[control], text); }
+void setLabel(int control, const char* text) {
+    SetWindowTextA(buttonHandles[control], text);
+}
 
 void enableColumnControls(bool enable) {
     for (int control = 0; control < columnControlCount; ++control) {

@@ -37,7 +37,9 @@ const ControlLabel columnLabels[] = {{0, "0"}, {1, "1"}, {2, "2"}, {3, "3"}};
 const ControlLabel preGameLabels[] = {{9, "色"}, {infoControl, "戻"}};
 const ControlLabel gameLabels[] = {{9, "9"}, {infoControl, "崩"}};
 
-void textOut(HDC dc, int x, int y, const char* text) { TextOutA(dc, x, y, text, lstrlenA(text)); }
+void textOut(HDC dc, int x, int y, const char* text) {
+    TextOutA(dc, x, y, text, lstrlenA(text));
+}
 
 const char* statusText() {
     if (gameState.result == resultDrawn) {

@@ -10,7 +10,9 @@
 
 namespace {
 
-bool isColumnControl(int control) { return control >= 0 && control < columnControlCount; }
+bool isColumnControl(int control) {
+    return control >= 0 && control < columnControlCount;
+}
 
 // The pre-game repaint normally prepares the board, but a start pressed before that repaint
 // arrives (two quick presses from the mode screen) must not play on an unprepared board.

@@ -22,12 +22,8 @@ const ControlLabel modeLabels[] = {
     {0, "PL"}, {1, "C1"}, {2, "C2"}, {3, "C3"}, {9, "9"}, {infoControl, "戻"},
 };
 const char* const modeLines[] = {
-    "PL : 人 vs 人 (LOCAL)",
-    "C1 : 人 vs CP",
-    "C2 : 人 vs CP vs CP",
-    "C3 : 人 vs CP vs CP vs CP",
-    "戻 : 戻る",
-    "\\e : えんい～",
+    "PL : 人 vs 人 (LOCAL)",     "C1 : 人 vs CP", "C2 : 人 vs CP vs CP",
+    "C3 : 人 vs CP vs CP vs CP", "戻 : 戻る",     "\\e : えんい～",
 };
 
 // Mode controls 0 to 3: computer players and players taking turns.
@@ -53,9 +49,7 @@ void paintMenu(HWND window, const char* const (&lines)[N]) {
 void onTitleCommand(HWND window, int control) {
     switch (control) {
         case 0: changeScreen(window, modeScreen); break;
-        case infoControl:
-            MessageBoxA(window, copyrightNotice, "著作権", MB_ICONINFORMATION);
-            break;
+        case infoControl: MessageBoxA(window, copyrightNotice, "著作権", MB_ICONINFORMATION); break;
         case quitControl: PostQuitMessage(0); break;
     }
 }

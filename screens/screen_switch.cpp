@@ -3,7 +3,9 @@
 
 int32_t activeScreen = titleScreen;
 
-void repaint(HWND window) { InvalidateRect(window, nullptr, TRUE); }
+void repaint(HWND window) {
+    InvalidateRect(window, nullptr, TRUE);
+}
 
 void changeScreen(HWND window, int32_t screen) {
     activeScreen = screen;

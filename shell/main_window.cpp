@@ -45,10 +45,10 @@ void createControlStrip(HWND window, HINSTANCE instance) {
     for (int control = 0; control < controlCount; ++control) {
         const ControlPlace& place = controlStrip[control];
         // The control id travels in the menu handle's place, as for every child window.
-        buttonHandles[control] = CreateWindowExA(
-            0, "BUTTON", place.firstLabel, WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, place.x,
-            place.y, controlSize, controlSize, window, reinterpret_cast<HMENU>(INT_PTR{control}),
-            instance, nullptr);
+        buttonHandles[control] =
+            CreateWindowExA(0, "BUTTON", place.firstLabel, WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON,
+                            place.x, place.y, controlSize, controlSize, window,
+                            reinterpret_cast<HMENU>(INT_PTR{control}), instance, nullptr);
     }
 }
 

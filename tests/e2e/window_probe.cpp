@@ -8,12 +8,15 @@
 
 namespace {
 
-HWND findGame() { return FindWindowA("winc", "Trovel"); }
+HWND findGame() {
+    return FindWindowA("winc", "Trovel");
+}
 
 int usage() {
-    std::fputs("usage: window_probe exists | center ID | label ID | enabled ID | pixel X Y | "
-               "count RRGGBB\n",
-               stderr);
+    std::fputs(
+        "usage: window_probe exists | center ID | label ID | enabled ID | pixel X Y | "
+        "count RRGGBB\n",
+        stderr);
     return 2;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <string>
 #include <type_traits>
 
 #include "board_fixture.h"
@@ -60,10 +61,16 @@ TEST_P(DropPieceTest, FillsTheLowestEmptySquareAndMakesItTheLastMove) {
     EXPECT_EQ(gameState.currentPlayer, 3) << "dropping does not pass the turn";
 }
 
+std::string dropName(const ::testing::TestParamInfo<DropCase>& info) {
+    return "Column" + std::to_string(info.param.column) + "With" +
+           std::to_string(info.param.piecesBefore) + "Pieces";
+}
+
 INSTANTIATE_TEST_SUITE_P(Columns, DropPieceTest,
                          ::testing::Values(DropCase{0, 0, 0}, DropCase{3, 0, 30},
                                            DropCase{3, 4, 34}, DropCase{9, 0, 90},
-                                           DropCase{9, 9, 99}));
+                                           DropCase{9, 9, 99}),
+                         dropName);
 
 TEST_F(BoardTest, FullColumnChangesNothing) {
     gameState.currentPlayer = 2;

@@ -140,7 +140,8 @@ TEST_F(ComputerPlayerTest, FullChosenColumnFailsAndChangesNothing) {
         EXPECT_EQ(gameState.cells[cellIndex(0, 0)].owner, 0);
     }
     EXPECT_GT(failures, 0);
-    EXPECT_EQ(gameState.lastMove, &gameState.cells[cellIndex(0, 0)]) << "drawn afresh until it fits";
+    EXPECT_EQ(gameState.lastMove, &gameState.cells[cellIndex(0, 0)])
+        << "drawn afresh until it fits";
 }
 
 TEST_F(ComputerPlayerTest, MoveThatCompletesALineKeepsTheTurn) {
@@ -165,8 +166,8 @@ TEST_F(ComputerPlayerTest, MoveThatCompletesALineKeepsTheTurn) {
 }
 
 TEST_F(ComputerPlayerTest, MoveThatFillsTheBoardKeepsTheTurn) {
-    loadBoard({"341234123.", "1234123412", "3412341234", "1234123412", "3412341234",
-               "1234123412", "3412341234", "1234123412", "3412341234", "1234123412"});
+    loadBoard({"341234123.", "1234123412", "3412341234", "1234123412", "3412341234", "1234123412",
+               "3412341234", "1234123412", "3412341234", "1234123412"});
     gameState.playerCount = 4;
     gameState.currentPlayer = 4;
     gameState.lastMove = &gameState.cells[cellIndex(8, 9)];

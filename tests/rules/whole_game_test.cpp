@@ -2,6 +2,8 @@
 // one to three computer players to the end.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "board_fixture.h"
 #include "computer_player.h"
 #include "lines.h"
@@ -61,11 +63,11 @@ TEST_F(WholeGameTest, TwoHumansPlayToAWinAcrossTheBottom) {
 
 TEST_F(WholeGameTest, TwoHumansFillTheBoardToADraw) {
     // Pairs of columns alternate owners row by row, so no line of five ever forms.
-    const int columns[boardSquares] = {
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 4, 2, 2, 2, 2,
-        2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4,
-        5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 8, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 7, 7, 7, 7,
-        7, 7, 7, 7, 7, 7, 8, 8, 8, 8, 8, 8, 8, 8, 8, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9};
+    const int columns[boardSquares] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
+                                       4, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+                                       3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5,
+                                       8, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 7, 7, 7, 7, 7, 7, 7, 7, 7,
+                                       7, 8, 8, 8, 8, 8, 8, 8, 8, 8, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9};
     startGame(0, 2);
     for (int move = 0; move < boardSquares - 1; ++move) {
         ASSERT_TRUE(humanMove(columns[move])) << "move " << move;
@@ -111,13 +113,19 @@ TEST_P(ComputerGameTest, RunsToAWinOrADraw) {
     expectNoGaps();
     EXPECT_EQ(checkLines(), gameState.result);
     if (gameState.result == resultWon) {
-        EXPECT_EQ(gameState.lastMove->owner, gameState.currentPlayer) << "the winner made the last move";
+        EXPECT_EQ(gameState.lastMove->owner, gameState.currentPlayer)
+            << "the winner made the last move";
     }
+}
+
+std::string gameName(const ::testing::TestParamInfo<ComputerGame>& info) {
+    return "C" + std::to_string(info.param.cpCount) + "Seed" + std::to_string(info.param.seed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ComputerGameTest,
                          ::testing::Values(ComputerGame{1, 2, 1}, ComputerGame{1, 2, 2},
                                            ComputerGame{2, 3, 3}, ComputerGame{2, 3, 4},
-                                           ComputerGame{3, 4, 5}, ComputerGame{3, 4, 6}));
+                                           ComputerGame{3, 4, 5}, ComputerGame{3, 4, 6}),
+                         gameName);
 
 }  // namespace

@@ -21,7 +21,9 @@ public:
     }
 };
 
-TEST(CodePage, ProcessUsesTheJapaneseAnsiCodePage) { EXPECT_EQ(GetACP(), japaneseCodePage); }
+TEST(CodePage, ProcessUsesTheJapaneseAnsiCodePage) {
+    EXPECT_EQ(GetACP(), japaneseCodePage);
+}
 
 TEST(CodePage, WaveDashCompilesToItsShiftJisBytes) {
     const char quit[] = "えんい～";

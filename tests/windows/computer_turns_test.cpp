@@ -181,9 +181,8 @@ TEST_P(WholeGameOnWindowTest, RunsToAWinOrADraw) {
     }
     paint();
     const char* const winners[] = {"勝者：１Ｐ", "勝者：２Ｐ", "勝者：３Ｐ", "勝者：４Ｐ"};
-    const char* expected = gameState.result == resultDrawn
-                               ? "引き分けです"
-                               : winners[gameState.currentPlayer - 1];
+    const char* expected =
+        gameState.result == resultDrawn ? "引き分けです" : winners[gameState.currentPlayer - 1];
     EXPECT_TRUE(showsText(window, expected, 30, 315)) << expected;
     EXPECT_EQ(label(infoControl), "崩");
 }

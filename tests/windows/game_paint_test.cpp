@@ -98,7 +98,7 @@ TEST_F(GamePaintTest, PreGameBoardShowsItsLinesAndLabels) {
     openGameScreen(1);
     EXPECT_TRUE(showsText(window, "0～8 : スタート", 30, 315));
     EXPECT_TRUE(showsText(window, "←えんい～", 240, 315));
-    const char* const expected[controlCount] = {"0", "1", "2", "3", "4", "5",
+    const char* const expected[controlCount] = {"0", "1", "2", "3",  "4",  "5",
                                                 "6", "7", "8", "色", "戻", "\\e"};
     for (int control = 0; control < controlCount; ++control) {
         EXPECT_EQ(label(control), expected[control]) << "control " << control;
@@ -217,7 +217,10 @@ INSTANTIATE_TEST_SUITE_P(Players, PlayerColoursTest,
                          ::testing::Values(PlayerLook{1, RGB(0, 255, 0), RGB(0, 102, 255)},
                                            PlayerLook{2, RGB(0, 0, 255), RGB(255, 0, 102)},
                                            PlayerLook{3, RGB(255, 0, 0), RGB(102, 255, 0)},
-                                           PlayerLook{4, RGB(153, 153, 153), RGB(0, 0, 0)}));
+                                           PlayerLook{4, RGB(153, 153, 153), RGB(0, 0, 0)}),
+                         [](const ::testing::TestParamInfo<PlayerLook>& info) {
+                             return "Player" + std::to_string(info.param.owner);
+                         });
 
 struct StatusLine {
     int32_t result;
@@ -233,6 +236,11 @@ TEST_P(StatusLineTest, NamesTheMoverTheWinnerOrTheDraw) {
     EXPECT_TRUE(showsText(window, GetParam().text, 30, 315));
 }
 
+std::string statusName(const ::testing::TestParamInfo<StatusLine>& info) {
+    return "Result" + std::to_string(info.param.result) + "Player" +
+           std::to_string(info.param.currentPlayer);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Texts, StatusLineTest,
     ::testing::Values(StatusLine{0, 1, "１Ｐの手番です"}, StatusLine{0, 2, "２Ｐの手番です"},
@@ -240,7 +248,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusLine{0, 7, "４Ｐの手番です"}, StatusLine{1, 1, "勝者：１Ｐ"},
                       StatusLine{1, 2, "勝者：２Ｐ"}, StatusLine{1, 3, "勝者：３Ｐ"},
                       StatusLine{1, 4, "勝者：４Ｐ"}, StatusLine{1, 0, "勝者：４Ｐ"},
-                      StatusLine{2, 1, "引き分けです"}, StatusLine{2, 3, "引き分けです"}));
+                      StatusLine{2, 1, "引き分けです"}, StatusLine{2, 3, "引き分けです"}),
+    statusName);
 
 TEST_F(GamePaintTest, WinByPlayerThreeFramesTheCompletingSquare) {
     startGame(2);

@@ -21,7 +21,6 @@ const std::vector<std::string> titleLabels = {"ぴ", "1", "2", "3", "4", "5",
 const std::vector<std::string> modeLabels = {"PL", "C1", "C2", "C3", "4",  "5",
                                              "6",  "7",  "8",  "9",  "戻", "\\e"};
 
-
 class MenuScreenLabels : public MenuScreenTest {
 protected:
     std::vector<std::string> labels() {
@@ -138,7 +137,13 @@ std::vector<MenuPress> menuPresses() {
     return presses;
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, MenuPressTest, ::testing::ValuesIn(menuPresses()));
+std::string menuPressName(const ::testing::TestParamInfo<MenuPress>& info) {
+    return std::string(info.param.screen == titleScreen ? "Title" : "Mode") + "Control" +
+           std::to_string(info.param.control);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, MenuPressTest, ::testing::ValuesIn(menuPresses()),
+                         menuPressName);
 
 TEST_F(MenuScreenTest, ModeControlsChooseTheComputerPlayersAndPlayers) {
     const struct {

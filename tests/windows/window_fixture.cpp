@@ -40,11 +40,17 @@ void WindowTest::press(int control) {
                  reinterpret_cast<LPARAM>(button));
 }
 
-void WindowTest::tick(UINT_PTR timerId) { SendMessageA(window, WM_TIMER, timerId, 0); }
+void WindowTest::tick(UINT_PTR timerId) {
+    SendMessageA(window, WM_TIMER, timerId, 0);
+}
 
-void WindowTest::paint() { UpdateWindow(window); }
+void WindowTest::paint() {
+    UpdateWindow(window);
+}
 
-bool WindowTest::repaintPending() { return GetUpdateRect(window, nullptr, FALSE) != 0; }
+bool WindowTest::repaintPending() {
+    return GetUpdateRect(window, nullptr, FALSE) != 0;
+}
 
 std::string WindowTest::label(int control) {
     char text[64] = {};
@@ -52,7 +58,9 @@ std::string WindowTest::label(int control) {
     return text;
 }
 
-bool WindowTest::enabled(int control) { return IsWindowEnabled(buttonHandles[control]) != 0; }
+bool WindowTest::enabled(int control) {
+    return IsWindowEnabled(buttonHandles[control]) != 0;
+}
 
 COLORREF WindowTest::pixel(int x, int y) {
     HDC dc = GetDC(window);
@@ -105,8 +113,8 @@ void WindowTest::startGame(int modeControl) {
     ReleaseDC(window, windowDc);
 
     if (inked == 0) {
-        return ::testing::AssertionFailure() << "the text draws nothing: " << size.cx << "x"
-                                             << size.cy;
+        return ::testing::AssertionFailure()
+               << "the text draws nothing: " << size.cx << "x" << size.cy;
     }
     if (differing != 0) {
         return ::testing::AssertionFailure()
