@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <ctime>
 #include <string>
 #include <type_traits>
 
 #include "board_fixture.h"
+#include "random_source.h"
 
 namespace {
 
@@ -39,6 +41,20 @@ TEST_F(BoardTest, NewRecordHasAnEmptyBoardAndNoGame) {
     EXPECT_EQ(gameState.cpCount, 0);
     EXPECT_EQ(gameState.playerCount, 0);
     EXPECT_EQ(gameState.currentPlayer, 0);
+}
+
+TEST_F(BoardTest, BuildingTheRecordSeedsTheRandomSourceWithTheTimeInSeconds) {
+    const auto before = static_cast<uint32_t>(std::time(nullptr));
+    GameState built;
+    const int firstDraw = drawRandom();
+    const auto after = static_cast<uint32_t>(std::time(nullptr));
+    bool matched = false;
+    for (uint32_t seconds = before; seconds <= after && !matched; ++seconds) {
+        seedRandom(seconds);
+        matched = drawRandom() == firstDraw;
+    }
+    EXPECT_TRUE(matched) << "the first draw after building is not seeded by the clock";
+    EXPECT_EQ(built.lastMove, nullptr);
 }
 
 struct DropCase {
