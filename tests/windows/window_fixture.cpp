@@ -202,13 +202,18 @@ BOOL CALLBACK findDialog(HWND candidate, LPARAM found) {
 void CALLBACK lookForBox(HWND, UINT, UINT_PTR, DWORD) {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&box));
-    if (!box || watchedBox->seen) {
+    if (!box || box == watchedBox->lastClosed) {
         return;
     }
-    watchedBox->seen = true;
-    watchedBox->title = windowText(box);
-    EnumChildWindows(box, findLongestStatic, reinterpret_cast<LPARAM>(&watchedBox->text));
-    watchedBox->ownerDisabled = !IsWindowEnabled(boxOwner);
+    // The first box is recorded; every box is closed.
+    if (!watchedBox->seen) {
+        watchedBox->seen = true;
+        watchedBox->title = windowText(box);
+        EnumChildWindows(box, findLongestStatic, reinterpret_cast<LPARAM>(&watchedBox->text));
+        watchedBox->ownerDisabled = !IsWindowEnabled(boxOwner);
+    }
+    ++watchedBox->count;
+    watchedBox->lastClosed = box;
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
@@ -217,7 +222,7 @@ void CALLBACK lookForBox(HWND, UINT, UINT_PTR, DWORD) {
 void startWatchingForBox(HWND owner, InformationBox* box) {
     boxOwner = owner;
     watchedBox = box;
-    boxTimer = SetTimer(nullptr, 0, 50, lookForBox);
+    boxTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, lookForBox);
 }
 
 void stopWatchingForBox() {

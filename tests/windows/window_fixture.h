@@ -47,13 +47,16 @@ int lineHeight(HWND window);
 // Live GDI objects of this process.
 int countGdiObjects();
 
-// Runs the action while a timer of this thread watches for the information box it opens, records
-// the box's title and text and whether the main window was disabled meanwhile, then presses OK.
+// Runs the action while a timer of this thread watches for the information boxes it opens, records
+// the first box's title and text and whether the main window was disabled meanwhile, and presses
+// OK on every box.
 struct InformationBox {
-    bool seen = false;
+    bool seen = false;  // title, text and ownerDisabled describe the first box
     std::string title;
     std::string text;
     bool ownerDisabled = false;
+    int count = 0;  // boxes closed
+    HWND lastClosed = nullptr;
 };
 template <typename Action>
 InformationBox watchInformationBox(HWND owner, Action action);
