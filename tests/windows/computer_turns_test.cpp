@@ -32,7 +32,6 @@ protected:
         }
         return true;
     }
-    bool computerTimerRunning() { return KillTimer(window, computerTurnTimer) != 0; }
 
     // Pairs of columns alternate owners row by row: a full board of this has no line.
     static int drawPatternOwner(int column, int row) { return ((column / 2 + row) % 2) + 1; }

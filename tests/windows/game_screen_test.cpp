@@ -31,8 +31,6 @@ protected:
         EXPECT_TRUE(enabled(infoControl));
         EXPECT_TRUE(enabled(quitControl));
     }
-    // The timer is running exactly when it can still be killed.
-    bool computerTimerRunning() { return KillTimer(window, computerTurnTimer) != 0; }
 };
 
 class StartControlTest : public GameScreenTest, public ::testing::WithParamInterface<int> {};

@@ -4,6 +4,7 @@
 #include <winternl.h>
 
 #include "control_strip.h"
+#include "game_screen.h"
 #include "game_state.h"
 #include "main_window.h"
 #include "random_source.h"
@@ -50,6 +51,11 @@ void WindowTest::paint() {
 
 bool WindowTest::repaintPending() {
     return GetUpdateRect(window, nullptr, FALSE) != 0;
+}
+
+// A window timer exists exactly when it can still be killed.
+bool WindowTest::computerTimerRunning() {
+    return KillTimer(window, computerTurnTimer) != 0;
 }
 
 std::string WindowTest::label(int control) {

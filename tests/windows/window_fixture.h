@@ -23,6 +23,8 @@ protected:
     // Delivers a pending WM_PAINT now.
     void paint();
     bool repaintPending();
+    // Whether the computer players' timer was running; it is not any more.
+    bool computerTimerRunning();
 
     std::string label(int control);
     bool enabled(int control);
