@@ -32,20 +32,6 @@ protected:
         }
         return true;
     }
-
-    // Pairs of columns alternate owners row by row: a full board of this has no line.
-    static int drawPatternOwner(int column, int row) { return ((column / 2 + row) % 2) + 1; }
-
-    // The pattern with column 9's top two squares open: the human takes row 8, a computer row 9.
-    void loadAlmostFullBoard() {
-        for (int column = 0; column < boardColumns; ++column) {
-            for (int row = 0; row < boardRows; ++row) {
-                const bool open = column == 9 && row >= 8;
-                gameState.cells[cellIndex(column, row)].owner =
-                    open ? 0 : drawPatternOwner(column, row);
-            }
-        }
-    }
 };
 
 TEST_F(ComputerTurnsTest, RealTimerRunsACompleteC3TurnCycle) {
@@ -117,11 +103,7 @@ TEST_F(ComputerTurnsTest, AnyTimerIdActsAsTheComputersTick) {
 
 TEST_F(ComputerTurnsTest, ComputerWinStopsTheTurnsAtTheNextTick) {
     startGame(1);
-    loadAlmostFullBoard();
-    for (int column = 5; column <= 8; ++column) {
-        gameState.cells[cellIndex(column, 9)].owner = 2;
-    }
-    gameState.cells[cellIndex(4, 9)].owner = 1;
+    loadAlmostFullBoard(TopSquare::completesALine);
     ASSERT_EQ(checkLines(), resultGoingOn);
     press(9);
     tick();
@@ -138,7 +120,7 @@ TEST_F(ComputerTurnsTest, ComputerWinStopsTheTurnsAtTheNextTick) {
 
 TEST_F(ComputerTurnsTest, ComputerDrawStopsTheTurnsAtTheNextTick) {
     startGame(1);
-    loadAlmostFullBoard();
+    loadAlmostFullBoard(TopSquare::fillsTheBoard);
     ASSERT_EQ(checkLines(), resultGoingOn);
     press(9);
     tick();

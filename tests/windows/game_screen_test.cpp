@@ -242,18 +242,7 @@ TEST_F(GameScreenTest, LeavingTheGameScreenEndsPendingComputerTurns) {
 
 TEST_F(GameScreenTest, LeavingAfterAComputerWinBeforeTheNextTickLeavesTheMenusUsable) {
     startGame(1);
-    // Player 2 holds four across the top row; only column 9 has room left, just two squares.
-    for (int column = 0; column < boardColumns; ++column) {
-        for (int row = 0; row < boardRows; ++row) {
-            const bool open = column == 9 && row >= 8;
-            const int blockOwner = ((column / 2 + row) % 2) + 1;
-            gameState.cells[cellIndex(column, row)].owner = open ? 0 : blockOwner;
-        }
-    }
-    for (int column = 5; column <= 8; ++column) {
-        gameState.cells[cellIndex(column, 9)].owner = 2;
-    }
-    gameState.cells[cellIndex(4, 9)].owner = 1;
+    loadAlmostFullBoard(TopSquare::completesALine);
     ASSERT_EQ(checkLines(), resultGoingOn);
     press(9);  // the human fills row 8; the computer can only complete the top row
     ASSERT_EQ(gameState.result, resultGoingOn);

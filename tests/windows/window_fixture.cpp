@@ -75,6 +75,22 @@ COLORREF WindowTest::pixel(int x, int y) {
     return colour;
 }
 
+void WindowTest::loadAlmostFullBoard(TopSquare top) {
+    // Pairs of columns alternate owners row by row: a full board of this has no line.
+    for (int column = 0; column < boardColumns; ++column) {
+        for (int row = 0; row < boardRows; ++row) {
+            const bool open = column == 9 && row >= 8;
+            gameState.cells[cellIndex(column, row)].owner = open ? 0 : (column / 2 + row) % 2 + 1;
+        }
+    }
+    if (top == TopSquare::completesALine) {
+        for (int column = 5; column <= 8; ++column) {
+            gameState.cells[cellIndex(column, 9)].owner = 2;
+        }
+        gameState.cells[cellIndex(4, 9)].owner = 1;
+    }
+}
+
 void WindowTest::openGameScreen(int modeControl) {
     paint();
     press(0);

@@ -30,6 +30,12 @@ protected:
     bool enabled(int control);
     COLORREF pixel(int x, int y);
 
+    // A board full but for column 9's top two squares, with no line: the human's move takes row 8,
+    // and the computer's only move, row 9, either completes player 2's line across the top row or
+    // fills the board.
+    enum class TopSquare { completesALine, fillsTheBoard };
+    void loadAlmostFullBoard(TopSquare top);
+
     // Title, mode selection, then the mode's control: the game screen's pre-game board, painted.
     void openGameScreen(int modeControl);
     // ... and a game started with controls 0 to 8, painted.
