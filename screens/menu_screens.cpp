@@ -2,10 +2,11 @@
 #include "menu_screens.h"
 
 #include "control_strip.h"
+#include "copyright_notice.h"
 #include "game_state.h"
 #include "screen_switch.h"
 
-const char copyrightNotice[] = "Copyright (C) 2026 Trovel 開発チーム";
+const char copyrightNotice[] = TROVEL_COPYRIGHT_NOTICE;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing Trovel need on Debian or Ubuntu, and nothing that is
 # already there: CMake and GoogleTest, the MinGW-w64 cross compilers, Wine, a virtual X display,
-# xdotool and a Japanese font.
+# xdotool and a Japanese font; where this machine cannot run 32-bit code, QEMU and debootstrap.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,19 +22,22 @@ if [[ $(id -u) -ne 0 ]]; then
     as_root=(sudo)
 fi
 
-packages=(cmake make g++ googletest g++-mingw-w64-i686-posix xvfb xauth xdotool
+packages=(cmake make g++ googletest g++-mingw-w64-i686-posix xvfb xauth xdotool unzip
           fonts-ipafont-gothic)
 
 # The game is a 32-bit program and Wine's 32-bit loader needs a machine that runs 32-bit x86 code.
-# Some virtual machines do not: there the Windows tests run as 64-bit programs under 64-bit Wine.
+# Some virtual machines do not: there the 32-bit tests run in an emulated machine (QEMU, made from
+# Debian's packages), and the same sources built for 64-bit Windows run under 64-bit Wine here.
 if "$here/can-run-x86-32.sh"; then
     packages+=(wine wine32:i386)
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "setup: enabling the i386 architecture for 32-bit Wine"
         "${as_root[@]}" dpkg --add-architecture i386
     fi
-else
-    packages+=(wine wine64 g++-mingw-w64-x86-64-posix)
+fi
+if [[ $("$here/x86-32-route.sh") == emulated ]]; then
+    packages+=(wine wine64 g++-mingw-w64-x86-64-posix qemu-system-x86 debootstrap e2fsprogs
+               cpio)
 fi
 
 missing=()

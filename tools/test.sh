@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the rules natively under AddressSanitizer and UBSan, then the game
-# for 32-bit Windows with its rules, window and end-to-end tests under Wine on a private virtual
-# display (your own desktop and mouse are left alone).
+# for 32-bit Windows with its rules, window and end-to-end tests under 32-bit Wine on a private
+# virtual display (your own desktop and mouse are left alone). Where this machine cannot execute
+# 32-bit code, those tests run in an emulated machine, and the 64-bit build's tests run here too.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,18 +28,13 @@ cmake --build --preset windows
 # Tests open windows and move the mouse: they get a display of their own.
 virtual_display=(xvfb-run -a -s "-screen 0 1024x768x24")
 
-if tools/can-run-x86-32.sh; then
-    current="tests of the 32-bit Windows build under Wine"
-    step "$current"
-    "${virtual_display[@]}" ctest --preset windows
-else
-    current="the 32-bit game's executable check"
-    step "$current"
-    cmake -DOBJDUMP=i686-w64-mingw32-objdump -DPROGRAM=build/windows/shell/trovel.exe \
-        -DARCH=i686 -P cmake/check-executable.cmake
-    echo "This machine cannot execute 32-bit x86 code (a 64-bit-only virtual machine), so"
-    echo "32-bit Wine cannot run here. The same sources are built for 64-bit Windows and all"
-    echo "Windows tests run under 64-bit Wine instead."
+current="tests of the 32-bit Windows build (the shipped trovel.exe) under 32-bit Wine"
+step "$current"
+tools/test-x86-32.sh
+
+if [[ $(tools/x86-32-route.sh) == emulated ]]; then
+    # The emulated machine is slow; the same sources built for 64-bit Windows also run every
+    # test under this machine's own 64-bit Wine.
     current="tests of the 64-bit Windows build under Wine"
     step "$current"
     cmake --preset windows-x64 >/dev/null
