@@ -10,6 +10,7 @@ echo "running the tests of $root/build/windows/shell/trovel.exe"
 if [[ $(tools/x86-32-route.sh) == host ]]; then
     xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
 else
-    echo "this machine cannot execute 32-bit x86 code: they run in the emulated 32-bit machine"
+    echo "they run in the emulated 32-bit machine (this machine cannot execute 32-bit x86 code," \
+         "or TROVEL_X86_32=emulated asked for it)"
     tools/x86-32-machine/run.sh --job tools/x86-32-machine/pe32-tests.sh
 fi

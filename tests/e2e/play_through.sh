@@ -17,34 +17,8 @@ if [[ -z ${DISPLAY:-} ]]; then
 fi
 command -v xdotool >/dev/null || { echo "xdotool is missing: run tools/setup.sh" >&2; exit 2; }
 
-probe() { "$wine_run" "$probe_exe" "$@" | tr -d '\r'; }
-
-fail() {
-    echo "FAILED: $*" >&2
-    kill "$game" 2>/dev/null || true
-    exit 1
-}
-
-# Waits up to 15 s until the probe's answer to the question equals the expected text.
-expect() {
-    local expected=$1
-    shift
-    local answer=""
-    for _ in $(seq 60); do
-        answer=$(probe "$@" 2>/dev/null || true)
-        [[ $answer == "$expected" ]] && return 0
-        sleep 0.25
-    done
-    fail "probe $* answered '$answer', expected '$expected'"
-}
-
-click() {
-    local place
-    place=$(probe center "$1") || fail "control $1 not found"
-    # shellcheck disable=SC2086
-    xdotool mousemove --sync $place click 1
-    echo "clicked control $1 at $place"
-}
+# shellcheck source=drive_game.sh
+source "$(dirname "$0")/drive_game.sh"
 
 "$wine_run" "$trovel" &
 game=$!

@@ -1,5 +1,6 @@
 // Looks at a running game from outside, as a second Windows process: where a control is on the
-// screen, its label (printed as UTF-8), whether it is enabled, and a pixel of the client area.
+// screen, its label (printed as UTF-8), whether it is enabled, a pixel of the client area, and
+// where the whole window is (as WIDTHxHEIGHT+LEFT+TOP, for taking its picture).
 #include <windows.h>
 
 #include <cstdio>
@@ -14,7 +15,7 @@ HWND findGame() {
 
 int usage() {
     std::fputs(
-        "usage: window_probe exists | center ID | label ID | enabled ID | pixel X Y | "
+        "usage: window_probe exists | window | center ID | label ID | enabled ID | pixel X Y | "
         "count RRGGBB\n",
         stderr);
     return 2;
@@ -47,6 +48,13 @@ int main(int argc, char** argv) {
     }
     const char* command = argv[1];
     if (std::strcmp(command, "exists") == 0) {
+        return 0;
+    }
+    if (std::strcmp(command, "window") == 0) {
+        RECT rect = {};
+        GetWindowRect(game, &rect);
+        std::printf("%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top, rect.left,
+                    rect.top);
         return 0;
     }
     if (argc < 3) {

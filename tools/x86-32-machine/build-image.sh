@@ -89,7 +89,7 @@ in_root apt-get update
 # what they make, so a failed configure step is finished with the scripts skipped.
 if ! in_root apt-get install -y --no-install-recommends linux-image-amd64 kmod busybox-static \
         wine wine64 wine32:i386 xvfb xauth xdotool fonts-ipafont-gothic locales cmake procps \
-        binutils-mingw-w64-i686 unzip; then
+        binutils-mingw-w64-i686 unzip make; then
     echo "(some package scripts failed; configuring the rest without them)" >>"$log"
     in_root sh -c 'for f in /var/lib/dpkg/info/*:i386.postinst; do [ -e "$f" ] && : >"$f"; done;
                    dpkg --configure -a'

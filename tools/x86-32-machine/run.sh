@@ -30,6 +30,12 @@ if [[ $job != /* ]]; then
     job=$(cd "$(dirname "$job")" && pwd)/$(basename "$job")
 fi
 
+if [[ $project$job == *[[:space:]]* ]]; then
+    echo "run.sh: the emulated machine takes paths through its kernel command line, which cannot" \
+         "hold spaces: move the project to a folder without spaces ($project)" >&2
+    exit 2
+fi
+
 exchange=$(mktemp -d)
 trap 'rm -rf "$exchange"' EXIT
 
