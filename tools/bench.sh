@@ -59,7 +59,7 @@ wine_env=(env WINEPREFIX="$root/$build/wineprefix-no-managed" WINEDEBUG=-all
 trap '"$build/wine-run" --stop-server' EXIT
 
 rows=()
-row() { rows+=("$(printf '%-34s | %14s | %14s | %7s | %-22s | %s' "$@")"); }
+row() { rows+=("$(printf '%-38s | %14s | %14s | %7s | %-22s | %s' "$@")"); }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", (b > 0 ? a / b : 0) }'; }
 within() { awk -v a="$1" -v b="$2" -v limit="$3" 'BEGIN { print (b > 0 && a / b <= limit) ? "yes" : "NO" }'; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
@@ -138,5 +138,5 @@ for name in checkLinesOnBoard/rows:0 checkLinesOnBoard/rows:5 checkLinesOnBoard/
         "$(ratio "$ns" "$reference")" "vs one square scan" ""
 done
 
-printf '%-34s | %14s | %14s | %7s | %-22s | %s\n' "measure" "Trovel" "reference" "ratio" "goal" "met"
+printf '%-38s | %14s | %14s | %7s | %-22s | %s\n' "measure" "Trovel" "reference" "ratio" "goal" "met"
 printf '%s\n' "${rows[@]}"

@@ -43,7 +43,9 @@ for text in readme.txt LICENSE.txt; do
         fail "$text is not Shift-JIS (code page 932)"
         continue
     fi
-    if LC_ALL=C grep -q $'[^\r]$' "$shipped/$text" || [[ -n $(tail -c1 "$shipped/$text" | tr -d '\n') ]]; then
+    lines=$(wc -l <"$shipped/$text")
+    crlf_lines=$(LC_ALL=C grep -c $'\r$' "$shipped/$text" || true)
+    if [[ $lines -eq 0 || $crlf_lines -ne $lines || -n $(tail -c1 "$shipped/$text" | tr -d '\n') ]]; then
         fail "$text has a line that does not end in CRLF"
     fi
     if ! grep -qF "Copyright (C) 2026 Trovel 開発チーム" "$work/$text.utf-8"; then
