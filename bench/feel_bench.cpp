@@ -24,9 +24,9 @@ namespace {
 HWND window = nullptr;
 WNDPROC gameProc = nullptr;
 LARGE_INTEGER frequency;
-int timerMessages = 0;         // WM_TIMER messages the window received
-bool emptyPainting = false;    // WM_PAINT only validates, for the reference round trip
-std::vector<double> cpMoveAt;  // when each computer move was made, in ms
+int timerMessages = 0;          // WM_TIMER messages the window received
+bool emptyPainting = false;     // WM_PAINT only validates, for the reference round trip
+std::vector<double> cpMoveAt;   // when each computer move was made, in ms
 std::vector<bool> humanBefore;  // whether a human move came between it and the previous one
 bool humanMovedSinceLastCp = false;
 
@@ -131,7 +131,8 @@ struct Spread {
 };
 Spread spreadOf(std::vector<double> values) {
     std::sort(values.begin(), values.end());
-    return {values[values.size() / 2], values[std::min(values.size() - 1, values.size() * 99 / 100)]};
+    return {values[values.size() / 2],
+            values[std::min(values.size() - 1, values.size() * 99 / 100)]};
 }
 
 void measurePresses(int presses) {

@@ -30,12 +30,14 @@ static uint64_t imageHash(Display* display, Window window, int* ok) {
     *ok = 0;
     if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
         return 0;
-    XImage* image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes,
-                              ZPixmap);
-    if (!image) return 0;
+    XImage* image =
+        XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    if (!image)
+        return 0;
     uint64_t hash = 1469598103934665603ull; /* FNV-1a over the pixels */
     const size_t size = (size_t)image->bytes_per_line * image->height;
-    for (size_t i = 0; i < size; ++i) hash = (hash ^ (unsigned char)image->data[i]) * 1099511628211ull;
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ (unsigned char)image->data[i]) * 1099511628211ull;
     XDestroyImage(image);
     *ok = 1;
     return hash;
@@ -52,15 +54,18 @@ static long treeRssKib(pid_t root) {
         struct dirent* entry;
         while (proc && (entry = readdir(proc))) {
             pid_t pid = (pid_t)atoi(entry->d_name);
-            if (pid <= 0) continue;
+            if (pid <= 0)
+                continue;
             char path[64], line[512];
             snprintf(path, sizeof path, "/proc/%d/stat", pid);
             FILE* file = fopen(path, "r");
-            if (!file) continue;
+            if (!file)
+                continue;
             int parent = 0;
             if (fgets(line, sizeof line, file)) {
                 char* after = strrchr(line, ')');
-                if (after) sscanf(after + 2, "%*c %d", &parent);
+                if (after)
+                    sscanf(after + 2, "%*c %d", &parent);
             }
             fclose(file);
             int known = 0, parentKnown = 0;
@@ -68,9 +73,11 @@ static long treeRssKib(pid_t root) {
                 known |= members[i] == pid;
                 parentKnown |= members[i] == parent;
             }
-            if (!known && parentKnown && count < 256) members[count++] = pid;
+            if (!known && parentKnown && count < 256)
+                members[count++] = pid;
         }
-        if (proc) closedir(proc);
+        if (proc)
+            closedir(proc);
     }
     for (int i = 0; i < count; ++i) {
         char path[64], line[256];
@@ -78,9 +85,11 @@ static long treeRssKib(pid_t root) {
         FILE* file = fopen(path, "r");
         while (file && fgets(line, sizeof line, file)) {
             long kib;
-            if (sscanf(line, "VmRSS: %ld", &kib) == 1) total += kib;
+            if (sscanf(line, "VmRSS: %ld", &kib) == 1)
+                total += kib;
         }
-        if (file) fclose(file);
+        if (file)
+            fclose(file);
     }
     return total;
 }
@@ -110,11 +119,13 @@ int main(int argc, char** argv) {
     double mappedAt = 0;
     while (!shown && nowMs() - launched < 30000) {
         struct pollfd wait = {ConnectionNumber(display), POLLIN, 0};
-        if (!XPending(display)) poll(&wait, 1, 100);
+        if (!XPending(display))
+            poll(&wait, 1, 100);
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type != MapNotify || shown) continue;
+            if (event.type != MapNotify || shown)
+                continue;
             XWindowAttributes attributes;
             if (XGetWindowAttributes(display, event.xmap.window, &attributes) &&
                 attributes.width >= minWidth && attributes.height >= minHeight) {
@@ -139,8 +150,8 @@ int main(int argc, char** argv) {
             }
             usleep(2000);
         }
-        printf("start_ms %.1f map_ms %.1f rss_kib %ld\n", lastChange - launched, mappedAt - launched,
-               treeRssKib(child));
+        printf("start_ms %.1f map_ms %.1f rss_kib %ld\n", lastChange - launched,
+               mappedAt - launched, treeRssKib(child));
     }
     kill(-child, SIGTERM);
     usleep(200000);

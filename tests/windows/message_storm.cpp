@@ -18,8 +18,7 @@ bool MessageStormTest::soundBoard(int step) {
     }
     if (gameState.lastMove &&
         (gameState.lastMove->owner < 1 || gameState.lastMove->owner > gameState.playerCount)) {
-        ADD_FAILURE() << "last move of player " << gameState.lastMove->owner << " at step "
-                      << step;
+        ADD_FAILURE() << "last move of player " << gameState.lastMove->owner << " at step " << step;
         return false;
     }
     return true;

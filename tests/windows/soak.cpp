@@ -52,8 +52,8 @@ TEST_F(SoakTest, LongStormLeavesAPlayableGame) {
                     const int drift = countGdiObjects() - gdiObjects;
                     if (std::abs(drift) > std::abs(worstGdiDrift)) {
                         worstGdiDrift = drift;
-                        ADD_FAILURE() << "GDI objects drifted by " << drift << " at step "
-                                      << counts.steps;
+                        ADD_FAILURE()
+                            << "GDI objects drifted by " << drift << " at step " << counts.steps;
                     }
                     const long memory = privateKib();
                     if (counts.steps == memoryWarmUpSteps) {
@@ -79,10 +79,10 @@ TEST_F(SoakTest, LongStormLeavesAPlayableGame) {
     std::printf("soak: invariant breaks %d\n", counts.soundnessBreaks);
     std::printf("soak: GDI objects %d at the start, drift %d (worst during the storm %d)\n",
                 gdiObjects, finalGdiDrift, worstGdiDrift);
-    std::printf("soak: private memory %ld KiB after %d steps, highest %ld KiB, at the end %ld KiB: "
-                "drift %ld KiB (allowed %ld)\n",
-                memoryAtWarmUp, memoryWarmUpSteps, memoryHighest, memoryAtEnd, memoryDrift,
-                allowanceKib);
+    std::printf(
+        "soak: private memory %ld KiB after %d steps, highest %ld KiB, at the end %ld KiB: "
+        "drift %ld KiB (allowed %ld)\n",
+        memoryAtWarmUp, memoryWarmUpSteps, memoryHighest, memoryAtEnd, memoryDrift, allowanceKib);
     std::printf("soak: a new C1 game from the title screen %s\n",
                 HasFailure() ? "FAILED" : "played");
 
