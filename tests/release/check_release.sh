@@ -57,7 +57,8 @@ grep -qF "バージョン $version" "$work/readme.txt.utf-8" || fail "readme.txt
 "$objdump" -p "$shipped/trovel.exe" >"$work/headers"
 awk '/DLL Name/ { dll = toupper($3) } /^\t[ 0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ { print dll " " $NF }' \
     "$work/headers" | sort >"$work/imports"
-unknown=$(comm -23 "$work/imports" <(sort "$import_list"))
+sort "$import_list" >"$work/known-imports"
+unknown=$(comm -23 "$work/imports" "$work/known-imports")
 [[ -s $work/imports ]] || fail "no imported functions found in the zipped trovel.exe"
 [[ -z $unknown ]] || fail "trovel.exe imports functions the readme's Windows versions were not checked against: $unknown"
 cmake -DOBJDUMP="$objdump" -DPROGRAM="$shipped/trovel.exe" -DARCH=i686 \
