@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "control_strip.h"
+#include "game_screen.h"
 #include "game_state.h"
 #include "main_window.h"
 #include "screen_switch.h"
@@ -87,7 +88,7 @@ void settle() {
 void toTitle() {
     for (int step = 0; step < 4 && activeScreen != titleScreen; ++step) {
         if (activeScreen == gameScreen && gameState.inProgress) {
-            KillTimer(window, 1);
+            KillTimer(window, computerTurnTimer);
         }
         press(infoControl);
         settle();

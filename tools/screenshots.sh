@@ -13,14 +13,7 @@ preset=windows
 tools/can-run-x86-32.sh || preset=windows-x64
 
 if [[ ${1:-} != --on-display ]]; then
-    tools/setup.sh
-    if ! command -v import >/dev/null; then
-        echo "screenshots: installing imagemagick (for taking the window's picture)"
-        as_root=()
-        [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-            --no-install-recommends imagemagick >/dev/null
-    fi
+    tools/setup.sh imagemagick  # import takes the window's picture
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --target trovel window_probe
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-display

@@ -2,6 +2,7 @@
 # Installs what building, playing and testing Trovel need on Debian or Ubuntu, and nothing that is
 # already there: CMake and GoogleTest, the MinGW-w64 cross compilers, Wine, a virtual X display,
 # xdotool and a Japanese font; where this machine cannot run 32-bit code, QEMU and debootstrap.
+# Tools that need more name the extra Debian packages: tools/setup.sh [PACKAGE...]
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,7 +24,7 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 
 packages=(cmake make g++ googletest g++-mingw-w64-i686-posix xvfb xauth xdotool unzip
-          fonts-ipafont-gothic)
+          fonts-ipafont-gothic "$@")
 
 # The game is a 32-bit program and Wine's 32-bit loader needs a machine that runs 32-bit x86 code.
 # Some virtual machines do not: there the 32-bit tests run in an emulated machine (QEMU, made from
