@@ -2,6 +2,8 @@
 // each with its start squares, then the search for an empty square.
 #include "lines.h"
 
+#include <cassert>
+
 #include "game_state.h"
 
 namespace {
@@ -20,7 +22,11 @@ constexpr LinePass linePasses[] = {
     {0, 5, 0, 5, 1, 1},   // rising diagonal
 };
 
+// With index = column * 10 + row, a square past an edge is still an index: row 10 of a column is
+// row 0 of the next one, and column 10 lies past the board. Every square a pass reads must be on
+// the board, and debug builds stop at once when one is not.
 int ownerAt(int column, int row) {
+    assert(column >= 0 && column < boardColumns && row >= 0 && row < boardRows);
     return gameState.cells[cellIndex(column, row)].owner;
 }
 
