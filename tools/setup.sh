@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing Trovel need on Debian or Ubuntu, and nothing that is
 # already there: CMake and GoogleTest, the MinGW-w64 cross compilers, Wine, a virtual X display,
-# xdotool and a Japanese font; where this machine cannot run 32-bit code, QEMU and debootstrap.
+# xdotool and a Japanese font; where this machine cannot run 32-bit code, 64-bit Wine and compilers.
 # Tools that need more name the extra Debian packages: tools/setup.sh [PACKAGE...]
 set -euo pipefail
 
@@ -23,22 +23,20 @@ if [[ $(id -u) -ne 0 ]]; then
     as_root=(sudo)
 fi
 
-packages=(cmake make g++ googletest g++-mingw-w64-i686-posix xvfb xauth xdotool unzip
+packages=(cmake make g++ googletest g++-mingw-w64-i686-posix xvfb xauth xdotool zip unzip
           fonts-ipafont-gothic "$@")
 
-# The game is a 32-bit program and Wine's 32-bit loader needs a machine that runs 32-bit x86 code.
-# Some virtual machines do not: there the 32-bit tests run in an emulated machine (QEMU, made from
-# Debian's packages), and the same sources built for 64-bit Windows run under 64-bit Wine here.
-if "$here/can-run-x86-32.sh"; then
-    packages+=(wine wine32:i386)
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        echo "setup: enabling the i386 architecture for 32-bit Wine"
-        "${as_root[@]}" dpkg --add-architecture i386
-    fi
+# The game is a 32-bit program: 32-bit Wine runs it, natively where this machine executes 32-bit
+# x86 code and under QEMU's user-mode emulation where it does not (tools/x86-32-emulation/, which
+# fetches its own emulator). There the same sources built for 64-bit Windows also run under 64-bit
+# Wine.
+packages+=(wine wine32:i386)
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: enabling the i386 architecture for 32-bit Wine"
+    "${as_root[@]}" dpkg --add-architecture i386
 fi
 if [[ $("$here/x86-32-route.sh") == emulated ]]; then
-    packages+=(wine wine64 g++-mingw-w64-x86-64-posix qemu-system-x86 debootstrap e2fsprogs
-               cpio)
+    packages+=(wine64 g++-mingw-w64-x86-64-posix)
 fi
 
 missing=()

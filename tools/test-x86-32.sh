@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Runs the tests of the 32-bit build in build/windows (rules, window and mouse tests, the checks
-# of the executable, its resources and the release zip) against its trovel.exe: under this
-# machine's 32-bit Wine, or, where it cannot execute 32-bit x86 code, in the emulated machine of
-# tools/x86-32-machine/. tools/x86-32-route.sh tells which.
+# of the executable, its resources and the release zip) against its trovel.exe under 32-bit Wine:
+# natively where this machine executes 32-bit x86 code, else with 32-bit Wine's own processes under
+# QEMU's user-mode emulation (tools/x86-32-emulation/). tools/x86-32-route.sh tells which.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+route=$(tools/x86-32-route.sh)
+virtual_display=(xvfb-run -a -s "-screen 0 1024x768x24")
 echo "running the tests of $root/build/windows/shell/trovel.exe"
-if [[ $(tools/x86-32-route.sh) == host ]]; then
-    xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
+if [[ $route == host ]]; then
+    # One CTest test per case: each case in a fresh process, named in CTest's own report.
+    cmake --preset windows -DTROVEL_TEST_CASES_SEPARATELY=ON >/dev/null
+    "${virtual_display[@]}" ctest --preset windows
 else
-    echo "they run in the emulated 32-bit machine (this machine cannot execute 32-bit x86 code," \
-         "or TROVEL_X86_32=emulated asked for it)"
-    tools/x86-32-machine/run.sh --job tools/x86-32-machine/pe32-tests.sh
+    echo "32-bit Wine runs under user-mode emulation (this machine cannot execute 32-bit x86" \
+         "code, or TROVEL_X86_32=emulated asked for it)"
+    # Every program start costs seconds there: each test program runs whole, all its cases in one
+    # process, and names any failing case in its output.
+    cmake --preset windows -DTROVEL_TEST_CASES_SEPARATELY=OFF >/dev/null
+    tools/x86-32-emulation/run.sh "${virtual_display[@]}" ctest --preset windows
 fi

@@ -2,7 +2,7 @@
 # Builds and runs every test: the rules natively under AddressSanitizer and UBSan, then the game
 # for 32-bit Windows with its rules, window and end-to-end tests under 32-bit Wine on a private
 # virtual display (your own desktop and mouse are left alone). Where this machine cannot execute
-# 32-bit code, those tests run in an emulated machine, and the 64-bit build's tests run here too.
+# 32-bit code, 32-bit Wine runs under user-mode emulation, and the 64-bit build's tests run too.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,6 +25,10 @@ step "$current"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 
+current="the download is reproducible: built again elsewhere, the same bytes"
+step "$current"
+tools/check-reproducible.sh
+
 # Tests open windows and move the mouse: they get a display of their own.
 virtual_display=(xvfb-run -a -s "-screen 0 1024x768x24")
 
@@ -33,8 +37,8 @@ step "$current"
 tools/test-x86-32.sh
 
 if [[ $(tools/x86-32-route.sh) == emulated ]]; then
-    # The emulated machine is slow; the same sources built for 64-bit Windows also run every
-    # test under this machine's own 64-bit Wine.
+    # The same sources built for 64-bit Windows also run every test case, each in a process of
+    # its own, under this machine's own 64-bit Wine.
     current="tests of the 64-bit Windows build under Wine"
     step "$current"
     cmake --preset windows-x64 >/dev/null

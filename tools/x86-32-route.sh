@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints how this machine runs the 32-bit game's tests: "host" when it executes 32-bit x86 code
-# itself (32-bit Wine), "emulated" when it cannot (an emulated machine with 32-bit Wine, see
-# tools/x86-32-machine/). TROVEL_X86_32=host or =emulated chooses instead.
+# itself, "emulated" when it cannot (32-bit Wine under QEMU's user-mode emulation, see
+# tools/x86-32-emulation/). TROVEL_X86_32=host or =emulated chooses instead.
 set -euo pipefail
 case ${TROVEL_X86_32:-auto} in
     host | emulated) echo "$TROVEL_X86_32" ;;
