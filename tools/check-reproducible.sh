@@ -21,12 +21,17 @@ trap 'rm -rf "$work"' EXIT
 copy=$work/another/place/to/build/trovel
 mkdir -p "$copy" "$work/home"
 
-# The copy: the last commit, as a clone has it, then the working tree's files over it.
-git clone -q --no-hardlinks "$root" "$copy"
-(cd "$copy" && git ls-files -z | xargs -0 rm -f)
-git ls-files -z --cached --others --exclude-standard | while IFS= read -r -d '' file; do
-    [[ -e $file ]] && printf '%s\0' "$file"
-done | tar -c --null -T - | tar -x -C "$copy"
+# The copy: the last commit, as a clone has it, then the working tree's files over it; from a
+# source tarball, the files as they are, with their times.
+if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git clone -q --no-hardlinks "$root" "$copy"
+    (cd "$copy" && git ls-files -z | xargs -0 rm -f)
+    git ls-files -z --cached --others --exclude-standard | while IFS= read -r -d '' file; do
+        [[ -e $file ]] && printf '%s\0' "$file"
+    done | tar -c --null -T - | tar -x -C "$copy"
+else
+    tar -c --exclude=./build --exclude=./dist . | tar -x -C "$copy"
+fi
 
 build_again() {
     umask 077

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the download for Windows players, dist/trovel-<version>-win32.zip: builds the 32-bit game
-# (size-optimised, stripped), runs every test of that build against its trovel.exe, proves that
-# building it again elsewhere gives the same bytes, packs that very file with the Japanese readme
+# (size-optimised, stripped), proves that building it again elsewhere gives the same bytes, runs
+# every test of that build against its trovel.exe, packs that very file with the Japanese readme
 # and the licence, and writes dist/SHA256SUMS (the zip, and trovel.exe as it unzips) for
 # sha256sum -c.
 set -euo pipefail
@@ -12,8 +12,8 @@ cd "$root"
 tools/setup.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-tools/test-x86-32.sh
 tools/check-reproducible.sh
+tools/test-x86-32.sh
 
 # The zip the build made of the trovel.exe just tested, checked by the release_zip test.
 zip=$(echo build/windows/package/trovel-*-win32.zip)

@@ -8,7 +8,7 @@
 set -euo pipefail
 
 suite=trixie
-cache=${TROVEL_QEMU_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trovel/qemu-user}
+cache=${TROVEL_QEMU_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/trovel/qemu-user}
 
 new_enough() {
     local major
