@@ -19,7 +19,7 @@ class GameScreenRepaintTest;
 
 struct RepaintCase {
     const char* name;
-    void (*arrange)(GameScreenRepaintTest&);  // ends with the window painted
+    void (*arrange)(GameScreenRepaintTest&);  // the game just before the message
     void (*act)(GameScreenRepaintTest&);      // the one press or tick under test
 };
 
