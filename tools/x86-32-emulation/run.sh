@@ -10,15 +10,19 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [[ ${1:-} == --in-namespace ]]; then
-    interpreter=$2
-    shift 2
-    mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    interpreter=$2 register_dir=$3
+    shift 3
+    # A binfmt_misc mounted in this namespace is its own (Linux 6.7), wherever it is mounted: an
+    # empty folder of ours, not /proc/sys/fs/binfmt_misc, which the machine may automount. The
+    # registration lasts while it stays mounted, that is while the command runs; outside this
+    # namespace the folder stays empty and goes when the command has ended.
+    mount -t binfmt_misc binfmt_misc "$register_dir"
     # The ELF header of a 32-bit x86 executable or shared object, as Debian's qemu-user registers
     # it; P keeps argv[0], O passes the opened file, F opens the emulator now, so the command's
     # own mounts cannot hide it.
     magic='\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
     mask='\xff\xff\xff\xff\xff\xfe\xfe\xfc\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
-    echo ":trovel-i386:M::$magic:$mask:$interpreter:POF" >/proc/sys/fs/binfmt_misc/register
+    echo ":trovel-i386:M::$magic:$mask:$interpreter:POF" >"$register_dir/register"
     if ! "$here/../can-run-x86-32.sh"; then
         echo "x86-32-emulation: $interpreter does not run 32-bit x86 programs" >&2
         exit 1
@@ -46,4 +50,8 @@ if ! unshare --user --map-root-user --mount true 2>/dev/null; then
          "(unshare --user --map-root-user --mount), which the emulation needs" >&2
     exit 1
 fi
-exec unshare --user --map-root-user --mount "$0" --in-namespace "$qemu" "$@"
+register_dir=$(mktemp -d "${TMPDIR:-/tmp}/trovel-binfmt.XXXXXX")
+trap 'rmdir "$register_dir" 2>/dev/null || true' EXIT
+status=0
+unshare --user --map-root-user --mount "$0" --in-namespace "$qemu" "$register_dir" "$@" || status=$?
+exit "$status"
