@@ -11,14 +11,11 @@ else()
     find_package(Git QUIET)
     set(commit_time "")
     if(GIT_EXECUTABLE)
+        # Outside a checkout, or in one without commits, this prints no time.
         execute_process(COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
-                        OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE
-                        RESULT_VARIABLE git_failed ERROR_QUIET)
+                        OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
         execute_process(COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} rev-parse --absolute-git-dir
                         OUTPUT_VARIABLE git_dir OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-        if(git_failed)
-            set(commit_time "")
-        endif()
     endif()
     if(commit_time MATCHES "^[0-9]+$")
         set(TROVEL_SOURCE_DATE_EPOCH ${commit_time})

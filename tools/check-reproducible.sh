@@ -56,6 +56,10 @@ fi
 rebuilt=$copy/build/windows
 
 differences=0
+show_bytes() {
+    echo "  $1 differs: offset (from 1) and octal bytes, first 20:"
+    cmp -l "$2" "$3" | head -n 20 || true
+}
 compare() {
     local name=$1 first=$2 second=$3
     if cmp -s "$first" "$second"; then
@@ -74,13 +78,11 @@ compare() {
         unzip -q -o "$second" -d "$work/unzipped/2"
         (cd "$work/unzipped/1" && find . -type f | sort) | while read -r entry; do
             if ! cmp -s "$work/unzipped/1/$entry" "$work/unzipped/2/$entry"; then
-                echo "  ${entry#./} differs: offset (from 1) and octal bytes, first 20:"
-                cmp -l "$work/unzipped/1/$entry" "$work/unzipped/2/$entry" | head -n 20 || true
+                show_bytes "${entry#./}" "$work/unzipped/1/$entry" "$work/unzipped/2/$entry"
             fi
         done
     else
-        echo "  offset (from 1) and octal bytes, first 20:"
-        cmp -l "$first" "$second" | head -n 20 || true
+        show_bytes "$name" "$first" "$second"
     fi
 }
 compare "$zip_name" "$reference/package/$zip_name" "$rebuilt/package/$zip_name"

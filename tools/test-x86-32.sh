@@ -13,15 +13,16 @@ virtual_display=(xvfb-run -a -s "-screen 0 1024x768x24")
 echo "running the tests of $root/build/windows/shell/trovel.exe"
 if [[ $route == host ]]; then
     # One CTest test per case: each case in a fresh process, named in CTest's own report.
-    cmake --preset windows -DTROVEL_TEST_CASES_SEPARATELY=ON >/dev/null
-    cmake --build --preset windows >/dev/null
-    "${virtual_display[@]}" ctest --preset windows
+    cases_separately=ON
+    in_route=()
 else
     echo "32-bit Wine runs under user-mode emulation (this machine cannot execute 32-bit x86" \
          "code, or TROVEL_X86_32=emulated asked for it)"
     # Every program start costs seconds there: each test program runs whole, all its cases in one
     # process, and names any failing case in its output.
-    cmake --preset windows -DTROVEL_TEST_CASES_SEPARATELY=OFF >/dev/null
-    cmake --build --preset windows >/dev/null
-    tools/x86-32-emulation/run.sh "${virtual_display[@]}" ctest --preset windows
+    cases_separately=OFF
+    in_route=(tools/x86-32-emulation/run.sh)
 fi
+cmake --preset windows -DTROVEL_TEST_CASES_SEPARATELY=$cases_separately >/dev/null
+cmake --build --preset windows >/dev/null
+"${in_route[@]}" "${virtual_display[@]}" ctest --preset windows

@@ -52,6 +52,4 @@ if ! unshare --user --map-root-user --mount true 2>/dev/null; then
 fi
 register_dir=$(mktemp -d "${TMPDIR:-/tmp}/trovel-binfmt.XXXXXX")
 trap 'rmdir "$register_dir" 2>/dev/null || true' EXIT
-status=0
-unshare --user --map-root-user --mount "$0" --in-namespace "$qemu" "$register_dir" "$@" || status=$?
-exit "$status"
+unshare --user --map-root-user --mount "$0" --in-namespace "$qemu" "$register_dir" "$@"
